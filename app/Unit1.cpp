@@ -1,9 +1,11 @@
 #include "Unit1.h"
 
+#include "Anchors.h"
 #include "ApplicationEvents.h"
 #include "ErrorBox.h"
 #include "FixedAddresses.h"
 #include "ShellOpen.h"
+#include "SkinFonts.h"
 #include "WindowFrame.h"
 
 #include <QCloseEvent>
@@ -12,8 +14,9 @@
 TForm1::TForm1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
+    InstallSkinFonts();
     setupUi(this);
-    m_frame = new WindowFrame(this);
+    AnchorRule::install(suiForm1);
     ApplicationEvents1 = new ApplicationEvents(
         [this](QObject *receiver, QEvent *event, bool &handled) {
             ApplicationEvents1Message(receiver, event, handled);
@@ -28,7 +31,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::ShowMaximised()
 {
-    m_frame->showMaximised();
+    suiForm1->windowFrame()->showMaximised();
 }
 
 void TForm1::FormCreate()

@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class ApplicationEvents;
-class WindowFrame;
 
 // The main window: its layout and controls come from Unit1.ui; its handlers
 // are named after the control and the event they answer.
@@ -28,6 +27,5 @@ private:
     void FormCreate();
     void FormCloseQuery(QObject *sender, bool &canClose);
 
-    WindowFrame *m_frame = nullptr;
     ApplicationEvents *ApplicationEvents1 = nullptr;
 };

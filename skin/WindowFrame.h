@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 
+class QMouseEvent;
 class QWidget;
+class QWindow;
 
-// The frame behaviour of a frameless top-level window: maximise and restore
-// from the screen's work area, so that they hold with or without a window
-// manager.
+// The frame behaviour of a frameless top-level window, in one event filter on
+// its QWindow: moving by the title bar, resizing from the edges, maximising
+// and restoring from the screen's work area. All of it also works without a
+// window manager.
 class WindowFrame final : public QObject
 {
     Q_OBJECT
@@ -23,12 +27,28 @@ public:
     void toggleMaximised();
     void minimise();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    enum class Drag { None, Pending, Moving, Resizing };
+
+    bool mousePress(QMouseEvent *event);
+    bool mouseMove(QMouseEvent *event);
+    void startMove(QMouseEvent *event);
+    void showResizeCursor(Qt::Edges edges);
     void maximise();
     void restore();
     QRect workArea() const;
 
     QWidget *m_window = nullptr;
+    QWindow *m_handle = nullptr;
     QRect m_normalGeometry;
     bool m_maximised = false;
+
+    Drag m_drag = Drag::None;
+    Qt::Edges m_edges;
+    QPoint m_pressGlobal;
+    QRect m_pressGeometry;
+    bool m_resizeCursor = false;
 };
