@@ -1,13 +1,17 @@
 // The main window's life: shown maximised, and every close request opens the
 // forum board once and lets the close go ahead.
 #include "FixedAddresses.h"
+#include "FrameGeometry.h"
 #include "ShellOpen.h"
+#include "SkinForm.h"
 #include "Unit1.h"
 #include "XdgOpenLog.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 #include <QTest>
+
+using namespace FrameGeometry;
 
 class TestMainWindow final : public QObject
 {
@@ -42,6 +46,11 @@ void TestMainWindow::closeRequest_opensForumBoardOnce_data()
         // What the platform delivers when the window manager asks the window to close.
         QCloseEvent request;
         QCoreApplication::sendEvent(form.windowHandle(), &request);
+    });
+    QTest::newRow("title-bar close button") << std::function<void(TForm1 &)>([](TForm1 &form) {
+        const int titleBarWidth = form.findChild<SkinForm *>(u"suiForm1"_qs)->width();
+        const QPoint inFrame = TitleButtonRect(TitleButton::Close, titleBarWidth).center();
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, inFrame + QPoint(1, 0));
     });
     QTest::newRow("Alt+F4") << std::function<void(TForm1 &)>([](TForm1 &form) {
         QTest::keyClick(&form, Qt::Key_F4, Qt::AltModifier);
