@@ -1,9 +1,11 @@
 #include "Unit1.h"
 
 #include "Anchors.h"
+#include "AppPath.h"
 #include "ApplicationEvents.h"
 #include "ErrorBox.h"
 #include "FixedAddresses.h"
+#include "MenuFilter.h"
 #include "ShellOpen.h"
 #include "SkinFonts.h"
 #include "WindowFrame.h"
@@ -36,13 +38,27 @@ void TForm1::ShowMaximised()
 
 void TForm1::FormCreate()
 {
+    WebBrowser1->Navigate(GetAppPath() + CoursePage);
+    ExpandInitialBranch();
 }
 
+// Positions 0 to 4 in depth-first order, over all items: with the stored
+// items only the fourth has children, so one branch opens.
+void TForm1::ExpandInitialBranch()
+{
+    QTreeWidgetItemIterator item(TreeView1);
+    for (int position = 0; position <= 4 && *item; ++position, ++item)
+        (*item)->setExpanded(true);
+}
+
+// Keeps the pane's context menu away: right-button and menu events aimed at
+// a window inside the browser (not the browser itself) are dropped.
 void TForm1::ApplicationEvents1Message(QObject *receiver, QEvent *event, bool &handled)
 {
-    Q_UNUSED(receiver);
-    Q_UNUSED(event);
-    Q_UNUSED(handled);
+    if (!receiver->isWidgetType() || receiver == WebBrowser1
+        || !WebBrowser1->isAncestorOf(static_cast<QWidget *>(receiver)))
+        return;
+    handled = IsBrowserMouseMenuMessage(event) || IsBrowserMenuKey(event);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

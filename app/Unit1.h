@@ -25,6 +25,7 @@ protected:
 
 private:
     void FormCreate();
+    void ExpandInitialBranch();
     void FormCloseQuery(QObject *sender, bool &canClose);
 
     ApplicationEvents *ApplicationEvents1 = nullptr;

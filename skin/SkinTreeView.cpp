@@ -1,0 +1,64 @@
+#include "SkinTreeView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+bool isAncestorOrSelf(const QTreeWidgetItem *item, const QTreeWidgetItem *of)
+{
+    for (; of; of = of->parent()) {
+        if (of == item)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+SkinTreeView::SkinTreeView(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    connect(this, &QTreeWidget::currentItemChanged, this, &SkinTreeView::expandSingle);
+}
+
+void SkinTreeView::expandSingle(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+{
+    for (QTreeWidgetItem *item = previous; item; item = item->parent()) {
+        if (!isAncestorOrSelf(item, current))
+            item->setExpanded(false);
+    }
+    if (current)
+        current->setExpanded(true);
+}
+
+void SkinTreeView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_leftPressed = true;
+    // Empty space: the tree takes the focus but the selection stays.
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void SkinTreeView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !std::exchange(m_leftPressed, false))
+        return;
+    if (viewport()->rect().contains(event->position().toPoint()))
+        emit click();
+}
+
+// Enter acts on the selected item as a click does, for keyboard users.
+void SkinTreeView::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        emit click();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
