@@ -19,17 +19,23 @@ bool isAncestorOrSelf(const QTreeWidgetItem *item, const QTreeWidgetItem *of)
 SkinTreeView::SkinTreeView(QWidget *parent)
     : QTreeWidget(parent)
 {
-    connect(this, &QTreeWidget::currentItemChanged, this, &SkinTreeView::expandSingle);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &SkinTreeView::expandSingle);
 }
 
-void SkinTreeView::expandSingle(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+QTreeWidgetItem *SkinTreeView::selectedItem() const
 {
-    for (QTreeWidgetItem *item = previous; item; item = item->parent()) {
-        if (!isAncestorOrSelf(item, current))
+    return selectedItems().value(0);
+}
+
+void SkinTreeView::expandSingle()
+{
+    QTreeWidgetItem *selected = selectedItem();
+    for (QTreeWidgetItem *item = std::exchange(m_lastSelected, selected); item; item = item->parent()) {
+        if (!isAncestorOrSelf(item, selected))
             item->setExpanded(false);
     }
-    if (current)
-        current->setExpanded(true);
+    if (selected)
+        selected->setExpanded(true);
 }
 
 void SkinTreeView::mousePressEvent(QMouseEvent *event)
@@ -56,7 +62,7 @@ void SkinTreeView::mouseReleaseEvent(QMouseEvent *event)
 // Enter acts on the selected item as a click does, for keyboard users.
 void SkinTreeView::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedItem()) {
         emit click();
         return;
     }

@@ -15,6 +15,9 @@ class SkinTreeView final : public QTreeWidget
 public:
     explicit SkinTreeView(QWidget *parent = nullptr);
 
+    // The selected item, or none.
+    QTreeWidgetItem *selectedItem() const;
+
 signals:
     void click();
 
@@ -24,7 +27,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void expandSingle(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+    void expandSingle();
 
+    QTreeWidgetItem *m_lastSelected = nullptr;
     bool m_leftPressed = false;
 };

@@ -39,10 +39,22 @@ WindowFrame::WindowFrame(QWidget *window)
     , m_window(window)
     , m_normalGeometry(window->property("normalPosition").toPoint(), window->size())
 {
-    m_window->winId();
-    m_handle = m_window->windowHandle();
-    m_handle->installEventFilter(this);
+    m_window->installEventFilter(this);
     m_window->setMaximumSize(workArea().size());
+}
+
+// The platform window can be made anew (a web view turns it into an OpenGL
+// window), so the filter follows whichever one the window has.
+void WindowFrame::attachToHandle()
+{
+    QWindow *handle = m_window->windowHandle();
+    if (handle == m_handle)
+        return;
+    if (m_handle)
+        m_handle->removeEventFilter(this);
+    m_handle = handle;
+    if (m_handle)
+        m_handle->installEventFilter(this);
 }
 
 void WindowFrame::showMaximised()
@@ -66,6 +78,11 @@ void WindowFrame::minimise()
 
 bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_window) {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange)
+            attachToHandle();
+        return false;
+    }
     if (watched != m_handle)
         return false;
     switch (event->type()) {

@@ -2,11 +2,12 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
+#include <QWindow>
 
 class QMouseEvent;
 class QWidget;
-class QWindow;
 
 // The frame behaviour of a frameless top-level window, in one event filter on
 // its QWindow: moving by the title bar, resizing from the edges, maximising
@@ -33,6 +34,7 @@ protected:
 private:
     enum class Drag { None, Pending, Moving, Resizing };
 
+    void attachToHandle();
     bool mousePress(QMouseEvent *event);
     bool mouseMove(QMouseEvent *event);
     void startMove(QMouseEvent *event);
@@ -42,7 +44,7 @@ private:
     QRect workArea() const;
 
     QWidget *m_window = nullptr;
-    QWindow *m_handle = nullptr;
+    QPointer<QWindow> m_handle;
     QRect m_normalGeometry;
     bool m_maximised = false;
 

@@ -33,6 +33,7 @@ void TestLifecycle::windowManagerClose_opensForumBoardAndEnds()
 
     XdgOpenLog log;
     QProcess courseware;
+    courseware.setProcessChannelMode(QProcess::ForwardedChannels);
     courseware.start(program, {});
     QVERIFY(courseware.waitForStarted());
 
