@@ -3,11 +3,14 @@
 #include "Anchors.h"
 #include "AppPath.h"
 #include "ApplicationEvents.h"
+#include "CourseLinkFile.h"
 #include "ErrorBox.h"
 #include "FixedAddresses.h"
 #include "MenuFilter.h"
+#include "NavActions.h"
 #include "ShellOpen.h"
 #include "SkinFonts.h"
+#include "UsagePing.h"
 #include "WindowFrame.h"
 
 #include <QCloseEvent>
@@ -24,9 +27,28 @@ TForm1::TForm1(QWidget *parent)
             ApplicationEvents1Message(receiver, event, handled);
         },
         this);
+    webcount = new UsagePing(this);
     // The end of the desktop session is one more close request.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &QWidget::close);
+
+    Bind(suiButton1, &SkinButton::clicked, &TForm1::suiButton1Click);
+    Bind(suiButton2, &SkinButton::clicked, &TForm1::suiButton2Click);
+    Bind(suiButton3, &SkinButton::clicked, &TForm1::suiButton3Click);
+    Bind(suiButton4, &SkinButton::clicked, &TForm1::suiButton4Click);
+    Bind(suiButton5, &SkinButton::clicked, &TForm1::suiButton5Click);
+    Bind(suiButton6, &SkinButton::clicked, &TForm1::suiButton6Click);
+    Bind(suiButton7, &SkinButton::clicked, &TForm1::suiButton7Click);
+    Bind(suiButton8, &SkinButton::clicked, &TForm1::suiButton8Click);
+    Bind(Image1, &Picture::clicked, &TForm1::Image1Click);
+    Bind(TreeView1, &SkinTreeView::click, &TForm1::TreeView1Click);
+
     RunHandler(this, [this] { FormCreate(); });
+}
+
+template<typename Sender, typename Signal>
+void TForm1::Bind(Sender *sender, Signal signal, void (TForm1::*handler)())
+{
+    connect(sender, signal, this, [this, handler] { RunHandler(this, [this, handler] { (this->*handler)(); }); });
 }
 
 TForm1::~TForm1() = default;
@@ -39,6 +61,7 @@ void TForm1::ShowMaximised()
 void TForm1::FormCreate()
 {
     WebBrowser1->Navigate(GetAppPath() + CoursePage);
+    webcount->Request(QUrl(CounterUrl));
     ExpandInitialBranch();
 }
 
@@ -49,6 +72,42 @@ void TForm1::ExpandInitialBranch()
     QTreeWidgetItemIterator item(TreeView1);
     for (int position = 0; position <= 4 && *item; ++position, ++item)
         (*item)->setExpanded(true);
+}
+
+void TForm1::suiButton1Click() { Perform(LauncherAction(1)); }
+void TForm1::suiButton2Click() { Perform(LauncherAction(2)); }
+void TForm1::suiButton3Click() { Perform(LauncherAction(3)); }
+void TForm1::suiButton4Click() { Perform(LauncherAction(4)); }
+void TForm1::suiButton5Click() { Perform(LauncherAction(5)); }
+void TForm1::suiButton6Click() { Perform(LauncherAction(6)); }
+void TForm1::suiButton7Click() { Perform(LauncherAction(7)); }
+void TForm1::suiButton8Click() { Perform(LauncherAction(8)); }
+void TForm1::Image1Click() { Perform(LogoAction()); }
+
+// Acts on the selection as the tree has it now, not on the point clicked.
+void TForm1::TreeView1Click()
+{
+    if (const QTreeWidgetItem *item = TreeView1->selectedItem())
+        Perform(ResolveTreeAction(item->text(0)));
+}
+
+void TForm1::Perform(const NavAction &action)
+{
+    switch (action.kind) {
+    case ActionKind::ShowPage:
+        WebBrowser1->Navigate(GetAppPath() + action.argument);
+        break;
+    case ActionKind::OpenLink:
+        ShellOpen(action.argument);
+        break;
+    case ActionKind::LookupLink:
+        if (const QString link = LookupCourseLink(action.argument); !link.isEmpty())
+            ShellOpen(link);
+        break;
+    case ActionKind::CloseMain:
+        close();
+        break;
+    }
 }
 
 // Keeps the pane's context menu away: right-button and menu events aimed at

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class ApplicationEvents;
+class UsagePing;
+struct NavAction;
 
 // The main window: its layout and controls come from Unit1.ui; its handlers
 // are named after the control and the event they answer.
@@ -28,5 +30,22 @@ private:
     void ExpandInitialBranch();
     void FormCloseQuery(QObject *sender, bool &canClose);
 
+    void suiButton1Click();
+    void suiButton2Click();
+    void suiButton3Click();
+    void suiButton4Click();
+    void suiButton5Click();
+    void suiButton6Click();
+    void suiButton7Click();
+    void suiButton8Click();
+    void Image1Click();
+    void TreeView1Click();
+    void Perform(const NavAction &action);
+
+    // Connects a control's event to a handler that runs through the error box.
+    template<typename Sender, typename Signal>
+    void Bind(Sender *sender, Signal signal, void (TForm1::*handler)());
+
     ApplicationEvents *ApplicationEvents1 = nullptr;
+    UsagePing *webcount = nullptr;
 };
