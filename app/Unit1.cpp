@@ -65,13 +65,15 @@ void TForm1::FormCreate()
     ExpandInitialBranch();
 }
 
-// Positions 0 to 4 in depth-first order, over all items: with the stored
-// items only the fourth has children, so one branch opens.
+// Positions 0 to 4 in depth-first order, over all items. Expanding an item
+// without children changes nothing, so with the stored items one branch opens.
 void TForm1::ExpandInitialBranch()
 {
     QTreeWidgetItemIterator item(TreeView1);
-    for (int position = 0; position <= 4 && *item; ++position, ++item)
-        (*item)->setExpanded(true);
+    for (int position = 0; position <= 4 && *item; ++position, ++item) {
+        if ((*item)->childCount() > 0)
+            (*item)->setExpanded(true);
+    }
 }
 
 void TForm1::suiButton1Click() { Perform(LauncherAction(1)); }

@@ -42,8 +42,9 @@ void SkinTreeView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_leftPressed = true;
-    // Empty space: the tree takes the focus but the selection stays.
-    if (!indexAt(event->position().toPoint()).isValid()) {
+    // Only a left press on an item selects; elsewhere, or with another
+    // button, the tree takes the focus but the selection stays.
+    if (event->button() != Qt::LeftButton || !indexAt(event->position().toPoint()).isValid()) {
         setFocus(Qt::MouseFocusReason);
         return;
     }
