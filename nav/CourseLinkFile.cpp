@@ -2,6 +2,7 @@
 
 #include "AppPath.h"
 #include "GbkText.h"
+#include "LineReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,10 +17,6 @@ namespace {
 
 enum class Encoding { Gbk, Utf8 };
 
-constexpr qsizetype kBlockSize = 1 << 20;
-// A line keeps its first MiB: room for any key and the start of its value. Of
-// the rest of a longer line only its last non-blank byte can matter: a closing quote.
-constexpr qsizetype kLineHeadSize = 1 << 20;
 // The original program's value buffer held 2047 bytes and a NUL.
 constexpr qsizetype kMaxValueBytes = 2047;
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
@@ -48,94 +45,6 @@ QByteArrayView Trimmed(QByteArrayView text)
 {
     return TrimmedEnd(TrimmedStart(text));
 }
-
-// Hands out a file's lines without their LF, holding no more than a block and
-// the head of one line in memory however large the file is.
-class LineReader
-{
-public:
-    explicit LineReader(QFile &file) : m_file(file) {}
-
-    // The view stays valid until the next call. After a read error there are
-    // no more lines, not even the part of one read before it.
-    std::optional<QByteArrayView> next()
-    {
-        if (m_failed)
-            return std::nullopt;
-        qsizetype searchFrom = m_lineStart;
-        for (;;) {
-            const qsizetype end = QByteArrayView(m_buffer).indexOf('\n', searchFrom);
-            if (end >= 0) {
-                const qsizetype start = std::exchange(m_lineStart, end + 1);
-                return QByteArrayView(m_buffer).sliced(start, end - start);
-            }
-            if (m_buffer.size() - m_lineStart > kLineHeadSize)
-                return overlongLine();
-            const qsizetype kept = m_buffer.size() - m_lineStart;
-            std::memmove(m_buffer.data(), m_buffer.constData() + m_lineStart, kept);
-            m_buffer.truncate(kept);
-            m_lineStart = 0;
-            searchFrom = kept;
-            if (!readBlock())
-                break;
-        }
-        if (m_failed || m_buffer.isEmpty())
-            return std::nullopt;
-        m_lineStart = m_buffer.size();
-        return QByteArrayView(m_buffer);
-    }
-
-private:
-    bool readBlock()
-    {
-        const qsizetype kept = m_buffer.size();
-        m_buffer.resize(kept + kBlockSize);
-        const qint64 got = m_file.read(m_buffer.data() + kept, kBlockSize);
-        m_buffer.truncate(kept + qMax<qint64>(got, 0));
-        m_failed = got < 0;
-        return got > 0;
-    }
-
-    // The line's head followed by the last non-blank byte of its rest, if any.
-    QByteArrayView overlongLine()
-    {
-        m_overlong = m_buffer.sliced(m_lineStart, kLineHeadSize);
-        std::optional<char> lastNonBlank;
-        bool afterNul = false;
-        qsizetype from = m_lineStart + kLineHeadSize;
-        for (;;) {
-            const QByteArrayView rest = QByteArrayView(m_buffer).sliced(from);
-            const qsizetype end = rest.indexOf('\n');
-            QByteArrayView part = end >= 0 ? rest.first(end) : rest;
-            if (!afterNul) {
-                const qsizetype nul = part.indexOf('\0');
-                afterNul = nul >= 0;
-                part = TrimmedEnd(afterNul ? part.first(nul) : part);
-                if (!part.isEmpty())
-                    lastNonBlank = part.back();
-            }
-            if (end >= 0) {
-                m_lineStart = from + end + 1;
-                break;
-            }
-            m_buffer.truncate(0);
-            m_lineStart = from = 0;
-            if (!readBlock())
-                break;
-        }
-        if (m_failed)
-            return {};
-        if (lastNonBlank)
-            m_overlong.append(*lastNonBlank);
-        return m_overlong;
-    }
-
-    QFile &m_file;
-    QByteArray m_buffer;
-    qsizetype m_lineStart = 0;
-    QByteArray m_overlong;
-    bool m_failed = false;
-};
 
 // A GBK trail byte may look like ASCII; scans step over whole characters.
 // UTF-8 needs no stepping: its multi-byte sequences hold no ASCII bytes.
