@@ -48,7 +48,7 @@ SkinForm::SkinForm(QWidget *parent)
 void SkinForm::setCaptionFont(const QFont &font)
 {
     m_captionFont = font;
-    update(0, 0, width(), TitleBarHeight);
+    updateTitleBar();
 }
 
 QString SkinForm::shownCaption() const
@@ -66,7 +66,7 @@ bool SkinForm::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::WindowTitleChange:
         case QEvent::ActivationChange:
-            update(0, 0, width(), TitleBarHeight);
+            updateTitleBar();
             break;
         default:
             break;
@@ -120,7 +120,7 @@ void SkinForm::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_pressed = buttonAt(event->position().toPoint());
-    update(0, 0, width(), TitleBarHeight);
+    updateTitleBar();
 }
 
 void SkinForm::mouseMoveEvent(QMouseEvent *event)
@@ -133,7 +133,7 @@ void SkinForm::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const TitleButton pressed = std::exchange(m_pressed, TitleButton::None);
-    update(0, 0, width(), TitleBarHeight);
+    updateTitleBar();
     if (pressed != TitleButton::None && pressed == buttonAt(event->position().toPoint()))
         act(pressed);
 }
@@ -143,12 +143,17 @@ void SkinForm::leaveEvent(QEvent *)
     setHovered(TitleButton::None);
 }
 
+void SkinForm::updateTitleBar()
+{
+    update(0, 0, width(), TitleBarHeight);
+}
+
 void SkinForm::setHovered(TitleButton button)
 {
     if (button == m_hovered)
         return;
     m_hovered = button;
-    update(0, 0, width(), TitleBarHeight);
+    updateTitleBar();
 }
 
 void SkinForm::act(TitleButton button)

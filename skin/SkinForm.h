@@ -40,6 +40,7 @@ private:
     void paintTitleBar(QPainter &painter) const;
     void paintTitleButton(QPainter &painter, TitleButton button) const;
     TitleButton buttonAt(const QPoint &pos) const;
+    void updateTitleBar();
     void setHovered(TitleButton button);
     void act(TitleButton button);
 
